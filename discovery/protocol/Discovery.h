@@ -32,6 +32,9 @@ constexpr int kDeviceTableSize = 255;
 // Empties every text, sets IPMode, WebPort, TelnetPort to 0 and the MAC bytes to zero.
 void ClearRecord(Discovery& record);
 
+// Appends the byte as two upper-case hexadecimal digits (0x0A gives "0A").
+void AppendHexByte(std::string& text, uint8_t byte);
+
 // "00:11:22:33:44:55": two upper-case hex digits per byte, ":" between.
 std::string MacToText(const MacBytes& mac);
 

@@ -16,7 +16,8 @@ using IsNewMacFn = std::function<bool(const MacBytes&)>;
 // a datagram of zero length, longer than kReceiveBufferSize or shorter than its
 // declared length plus four, an item that runs past the payload end, a product
 // name other than "MOSAICORE" (compared up to the first zero byte), or a MAC that
-// `isNewMac` says is known. Never reads outside [data, data + size).
+// `isNewMac` says is known (an empty `isNewMac` treats every MAC as new). A
+// rejected datagram leaves `record` as it was. Never reads outside [data, data + size).
 bool ParseReply(const uint8_t* data, std::size_t size, Discovery& record,
                 const IsNewMacFn& isNewMac);
 

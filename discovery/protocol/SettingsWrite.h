@@ -28,8 +28,9 @@ struct SettingsWrite {
 // order IP mode, IP, subnet, gateway, DNS, web port, telnet port. The address
 // edits are compared with the stored texts exactly; only the ones the mode sends
 // (IP, subnet and gateway in static mode; DNS always) are checked and sent. A sent
-// address must be four whole numbers 0 to 255, a changed port a whole number
-// 0 to 65535; anything else fails the whole save, and `record` is never touched.
+// address must be four whole numbers 0 to 255 written in digits only, and both
+// port texts (always compared, so always checked) whole numbers 0 to 65535;
+// anything else fails the whole save, and `record` is never touched.
 SettingsWrite BuildSettingsWrite(const Discovery& record, const PanelValues& panel);
 
 // The reboot frame: OP_REBOOT with the single TAG_MAC item.

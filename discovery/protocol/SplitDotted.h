@@ -16,4 +16,7 @@ std::vector<std::string> SplitDotted(std::string_view text);
 // value outside the range of long long.
 std::optional<long long> ParseWholeNumber(std::string_view text);
 
+// True when the text is one or more of the digits 0 to 9 and nothing else.
+bool IsDigitsOnly(std::string_view text);
+
 }  // namespace halvex

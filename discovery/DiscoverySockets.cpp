@@ -106,6 +106,7 @@ DiscoverySockets::DiscoverySockets(QObject* parent)
   SetBroadcastPermission(*broadcastSender_, false);
 
   multicastSender_->bind(QHostAddress::AnyIPv4, 0);
+  SetBroadcastPermission(*multicastSender_, false);  // settings writes and reboots go to the group only
   multicastSender_->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
   multicastSender_->setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
 
@@ -147,15 +148,19 @@ bool DiscoverySockets::SendToGroup(const QByteArray& datagram, QString& error) {
 }
 
 int DiscoverySockets::SendToGroupEverywhere(const QByteArray& datagram, QStringList& failures) {
+  // One copy per interface: the default route would repeat the copy of its own
+  // interface, and a unit must not be rebooted twice by one click.
   const QHostAddress group(QString::fromLatin1(kGroupAddress));
-  // An invalid interface selects the system's default route for the group.
-  multicastSender_->setMulticastInterface(QNetworkInterface());
-  int sent = SendCopy(*multicastSender_, datagram, group, {}, failures) ? 1 : 0;
+  int sent = 0;
   for (const QNetworkInterface& iface : MulticastInterfaces()) {
     multicastSender_->setMulticastInterface(iface);
     if (SendCopy(*multicastSender_, datagram, group, iface.name(), failures)) ++sent;
   }
-  return sent;
+  if (sent > 0) return sent;
+  // No interface of ours took it (none found, or every copy failed): an invalid
+  // interface selects the system's default route for the group.
+  multicastSender_->setMulticastInterface(QNetworkInterface());
+  return SendCopy(*multicastSender_, datagram, group, {}, failures) ? 1 : 0;
 }
 
 void DiscoverySockets::ReadPendingDatagrams() {

@@ -22,8 +22,9 @@ class DiscoverySockets : public QObject {
   // group (see SendToGroup). Returns one text per copy that could not be sent.
   QStringList SendQuery(const QByteArray& query);
 
-  // Sends to the group on the default interface and then on every multicast-capable
-  // interface. True when at least one copy went out whole; otherwise `error` says why.
+  // Sends one copy to the group on every multicast-capable interface, or on the
+  // system's default route when none takes it. True when at least one copy went
+  // out whole; otherwise `error` says why.
   bool SendToGroup(const QByteArray& datagram, QString& error);
 
  signals:

@@ -9,6 +9,7 @@
 
 #include "Fonts.h"
 #include "LinkLabel.h"
+#include "Text8.h"
 
 namespace halvex {
 
@@ -23,8 +24,6 @@ constexpr int kEditHeight = 21;
 constexpr int kListHeight = 22;
 constexpr int kAddressLength = 15;
 constexpr int kPortLength = 5;
-
-QString Text8(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 std::string Typed(const QLineEdit* edit) { return edit->text().toUtf8().toStdString(); }
 

@@ -25,6 +25,7 @@
 #include "GridCellDrawer.h"
 #include "Info.h"
 #include "LinkLabel.h"
+#include "Text8.h"
 #include "protocol/HandoffFiles.h"
 #include "protocol/ParseReply.h"
 #include "protocol/SettingsWrite.h"
@@ -46,8 +47,6 @@ constexpr int kGridColumns = 5;
 constexpr int kColumnWidths[kGridColumns] = {3, 62, 84, 73, 64};
 constexpr int kDefaultRowHeight = 24;
 constexpr int kHandOffTicks = 1000;
-
-QString Text8(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 QByteArray ToByteArray(const Bytes& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
@@ -121,7 +120,7 @@ std::vector<std::string> Lines(const QListWidget* list) {
 void WriteList(const QListWidget* list, const QString& path) {
   std::string error;
   if (!WriteLines(QFile::encodeName(path).toStdString(), Lines(list), error)) {
-    std::cerr << "HALVEX: cannot write " << QFile::encodeName(path).constData() << ": " << error << '\n';
+    std::cerr << "HALVEX: " << error << '\n';  // the error names the file and the reason
   }
 }
 
@@ -312,7 +311,7 @@ void TMainForm::Timer1Timer() {
   if (DeviceCount > 0) {
     for (int i = 0; i < DeviceCount; ++i) {
       Memo1->addItem(Text8(DeviceTable[i].MACText));
-      Memo2->addItem(Text8(DeviceTable[i].IPAddress));
+      Memo2->addItem(Text8(HandOffIpLine(DeviceTable[i].IPAddress)));
     }
     WriteHandOffFiles();
   }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "SplitDotted.h"
+
 namespace halvex {
 
 namespace {
@@ -35,6 +37,21 @@ bool WriteLines(const std::string& path, const std::vector<std::string>& lines,
     return false;
   }
   return true;
+}
+
+std::string HandOffIpLine(const std::string& ipAddress) {
+  const std::vector<std::string> parts = SplitDotted(ipAddress);
+  if (parts.size() != 4) return ipAddress;
+  std::string line;
+  for (const std::string& part : parts) {
+    const std::optional<int> octet = ReadOctet(part);
+    if (!octet) return ipAddress;
+    if (!line.empty()) line.push_back('.');
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%03d", *octet);
+    line += digits;
+  }
+  return line;
 }
 
 }  // namespace halvex

@@ -11,4 +11,11 @@ namespace halvex {
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines,
                 std::string& error);
 
+// A unit's IP.txt line: four three-digit numbers with leading zeros joined by "."
+// (15 characters), the console's fixed columns. A reply gives its address in that
+// form already; an address the operator has saved is stored as typed
+// ("192.168.1.20") and is padded here. A text that is not four numbers 0 to 255
+// stays as it is.
+std::string HandOffIpLine(const std::string& ipAddress);
+
 }  // namespace halvex

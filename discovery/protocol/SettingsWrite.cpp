@@ -47,11 +47,11 @@ std::string ReadAddress(const AddressEdit& edit, Bytes& octets) {
   if (parts.size() != 4) return invalid;
   octets.clear();
   for (const std::string& part : parts) {
-    const std::optional<long long> number = ParseWholeNumber(part);
-    if (!number) return NotAnInteger(part);
+    if (!ParseWholeNumber(part)) return NotAnInteger(part);
     // A sign, blanks or a value above 255 would be sent as some other byte.
-    if (!IsDigitsOnly(part) || *number > 255) return invalid;
-    octets.push_back(static_cast<uint8_t>(*number));
+    const std::optional<int> octet = ReadOctet(part);
+    if (!octet) return invalid;
+    octets.push_back(static_cast<uint8_t>(*octet));
   }
   return {};
 }

@@ -56,4 +56,11 @@ std::optional<long long> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
+std::optional<int> ReadOctet(std::string_view part) {
+  if (!IsDigitsOnly(part)) return std::nullopt;
+  const std::optional<long long> number = ParseWholeNumber(part);
+  if (!number || *number > 255) return std::nullopt;
+  return static_cast<int>(*number);
+}
+
 }  // namespace halvex

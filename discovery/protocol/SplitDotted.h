@@ -19,4 +19,7 @@ std::optional<long long> ParseWholeNumber(std::string_view text);
 // True when the text is one or more of the digits 0 to 9 and nothing else.
 bool IsDigitsOnly(std::string_view text);
 
+// One part of a dotted address: digits only (no sign, no blanks), 0 to 255.
+std::optional<int> ReadOctet(std::string_view part);
+
 }  // namespace halvex

@@ -77,5 +77,18 @@ TEST_F(WriteLinesTest, FailedWriteIsReported) {
   EXPECT_NE(error.find("/dev/full"), std::string::npos) << error;
 }
 
+TEST(HandOffIpLine, FourNumbersBecomeTheFixedColumns) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"192.168.001.010", "192.168.001.010"},  // as a reply gives it
+      {"192.168.1.20", "192.168.001.020"},     // as the operator saved it
+      {"10..0.0.255.", "010.000.000.255"},
+      {"010.000.000.020", "010.000.000.020"},
+      {"", ""},  // a reply without an address
+      {"192.168.001.010010.000.000.001", "192.168.001.010010.000.000.001"},
+      {"1.2.3.256", "1.2.3.256"},
+  };
+  for (const auto& [stored, line] : cases) EXPECT_EQ(HandOffIpLine(stored), line) << stored;
+}
+
 }  // namespace
 }  // namespace halvex

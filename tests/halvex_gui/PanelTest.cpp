@@ -96,25 +96,25 @@ struct SaveCase {
 const MacBytes kMacA{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
 const Bytes kMacItem(kMacA.begin(), kMacA.end());
 
+// A switch to DHCP forgets the static address, mask and gateway.
+void StoredAsDhcp(Discovery& d) {
+  d.IPMode = 1;
+  d.IPAddress = d.SubnetMask = d.Gateway = "0.0.0.0";
+}
+
 const SaveCase kSaveCases[] = {
     {"NoChange", [](DeviceSettingsPanel&) {}, Frame(OP_SET, {{TAG_MAC, kMacItem}}), "",
      [](Discovery&) {}},
     {"StaticToDhcp", [](DeviceSettingsPanel& p) { p.CB_IPMode->setCurrentIndex(1); },
      Frame(OP_SET, {{TAG_MAC, kMacItem}, {TAG_IP_MODE, {1}}}), "",
-     [](Discovery& d) {
-       d.IPMode = 1;
-       d.IPAddress = d.SubnetMask = d.Gateway = "0.0.0.0";
-     }},
+     StoredAsDhcp},
     {"DhcpDoesNotLookAtTheAddressEdits",
      [](DeviceSettingsPanel& p) {
        p.CB_IPMode->setCurrentIndex(1);
        p.Ed_IP->setText("junk");
      },
      Frame(OP_SET, {{TAG_MAC, kMacItem}, {TAG_IP_MODE, {1}}}), "",
-     [](Discovery& d) {
-       d.IPMode = 1;
-       d.IPAddress = d.SubnetMask = d.Gateway = "0.0.0.0";
-     }},
+     StoredAsDhcp},
     {"AddressAndWebPort",
      [](DeviceSettingsPanel& p) {
        p.Ed_IP->setText("192.168.1.20");
@@ -193,6 +193,20 @@ TEST_F(PanelTest, RebootCarriesTheMacOnly) {
   ASSERT_TRUE(sent.has_value());
   EXPECT_EQ(sent->data().toHex(' '), QByteArray("04 08 02 06 00 11 22 33 44 55 eb 6b"));
   EXPECT_EQ(sent->destinationAddress(), QHostAddress(QStringLiteral("225.12.13.14")));
+}
+
+// The namespace has one interface: one click gives one copy, so the datagram
+// after the reboot is the save that followed it, not the reboot again.
+TEST_F(PanelTest, EachClickSendsOneCopy) {
+  WireCapture wire;
+  form.Bn_RebootClick();
+  form.Bn_SaveClick();
+
+  const auto first = wire.Next({OP_SET, OP_REBOOT});
+  const auto second = wire.Next({OP_SET, OP_REBOOT});
+  ASSERT_TRUE(first.has_value() && second.has_value());
+  EXPECT_EQ(uint8_t(first->data().at(0)), OP_REBOOT);
+  EXPECT_EQ(uint8_t(second->data().at(0)), OP_SET);
 }
 
 // The default error box: modal, critical icon, the message exactly.

@@ -1,9 +1,11 @@
 // The search on the wire, the sockets' settings, a repeated search, start-up and the hand-off.
 #include <gmock/gmock.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 
 #include <QFile>
 #include <QHostAddress>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUdpSocket>
@@ -14,13 +16,13 @@
 namespace halvex::test {
 namespace {
 
-int SocketOption(const TMainForm& form, const char* socketName, int option) {
+int SocketOption(const TMainForm& form, const char* socketName, int option, int level = SOL_SOCKET) {
   const auto* socket = form.findChild<QUdpSocket*>(QString::fromLatin1(socketName));
   EXPECT_NE(socket, nullptr) << socketName;
   int value = -1;
   socklen_t length = sizeof value;
   if (socket != nullptr) {
-    ::getsockopt(int(socket->socketDescriptor()), SOL_SOCKET, option, &value, &length);
+    ::getsockopt(int(socket->socketDescriptor()), level, option, &value, &length);
   }
   return value;
 }
@@ -53,8 +55,14 @@ TEST_F(FormTest, SearchSendsTheQueryToEveryBroadcastAddressAndTheGroup) {
   EXPECT_EQ(SocketOption(form, "IdUDPClient1", SO_BROADCAST), 0);
 }
 
-TEST_F(FormTest, ListenerHasRoomForABurstOfReplies) {
+TEST_F(FormTest, SocketsCarryTheirSettings) {
+  // The group's datagrams stay on the segment and come back to local listeners.
+  EXPECT_EQ(SocketOption(form, "IdIPMCastServer1", IP_MULTICAST_TTL, IPPROTO_IP), 1);
+  EXPECT_EQ(SocketOption(form, "IdIPMCastServer1", IP_MULTICAST_LOOP, IPPROTO_IP), 1);
+  EXPECT_EQ(SocketOption(form, "IdIPMCastServer1", SO_BROADCAST), 0);
+  // Room for a burst of replies; the port is shared with other listeners.
   EXPECT_GE(SocketOption(form, "IdIPMCastClient1", SO_RCVBUF), 1024 * 1024);
+  EXPECT_EQ(SocketOption(form, "IdIPMCastClient1", SO_REUSEADDR), 1);
 }
 
 // The old rows stay until the first new reply; a unit of the first search is listed again.
@@ -121,6 +129,21 @@ TEST_F(HandOffTest, UnitsAreWrittenInArrivalOrderWithCrLf) {
   EXPECT_EQ(FileBytes(HandOffPath("IP.txt")), "192.168.001.010\r\n192.168.001.200\r\n");
   EXPECT_FALSE(form.Timer1->isActive());
   EXPECT_FALSE(form.isVisible());
+}
+
+// An address saved during the second is stored as typed; IP.txt still has it
+// in the fixed columns.
+TEST_F(HandOffTest, SavedAddressIsWrittenZeroPadded) {
+  Feed(UnitReply());
+  form.StringGrid1SelectCell(1, 1);
+  form.Pn_DeviceSettings->Ed_IP->setText(QStringLiteral("192.168.1.20"));
+  form.Bn_SaveClick();
+  ASSERT_EQ(DeviceTable[0].IPAddress, "192.168.1.20");
+
+  form.Timer1Timer();
+
+  EXPECT_EQ(FileBytes(HandOffPath("IP.txt")), "192.168.001.020\r\n");
+  EXPECT_TRUE(reporter.errors.isEmpty()) << reporter.errors.join('\n').toStdString();
 }
 
 TEST(HandOffFailure, UnwritableFolderIsReportedAndTheWindowClosesAnyway) {

@@ -26,6 +26,7 @@ int open_links(Form1& window) {
 
 int main(int argc, char** argv) {
   const int runs = bench::runs_argument(argc, argv, 10);
+  if (!bench::inside_private_lan("console_connect_bench")) return 2;
   bench::use_offscreen_platform();
   bench::arm_watchdog(static_cast<unsigned>(30 + runs * 20), "console_connect_bench");
   QApplication app(argc, argv);

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QHostAddress>
+#include <QNetworkInterface>
 #include <QTimer>
 
 #include <algorithm>
@@ -46,6 +48,12 @@ std::string value_text(double value) {
 
 void use_offscreen_platform() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+bool inside_private_lan(const char* program) {
+  if (QNetworkInterface::allAddresses().contains(QHostAddress(QStringLiteral("10.77.0.1")))) return true;
+  std::fprintf(stderr, "%s: run it inside the private LAN: tests/netns-run <build>/bin/%s\n", program, program);
+  return false;
 }
 
 void arm_watchdog(unsigned seconds, const char* program) {

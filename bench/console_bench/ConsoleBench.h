@@ -27,6 +27,10 @@ class RecordingPrompter : public Prompter {
 // The offscreen platform unless the caller chose one.
 void use_offscreen_platform();
 
+// False, with a message, unless this process runs inside tests/netns-run (the operator
+// PC's 10.77.0.1 is one of its addresses): wallsim and HALVEX must never reach a real LAN.
+bool inside_private_lan(const char* program);
+
 // Ends the process with a message after `seconds`, so a hanging run cannot go on.
 void arm_watchdog(unsigned seconds, const char* program);
 

@@ -26,6 +26,7 @@ constexpr const char* kDiscoveryName = "HALVEX_MOSAICORE";
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   const int runs = bench::runs_argument(argc, argv, 5);
+  if (!bench::inside_private_lan("console_search_bench")) return 2;
   bench::use_offscreen_platform();
   bench::arm_watchdog(static_cast<unsigned>(30 + runs * 15), "console_search_bench");
   QApplication app(argc, argv);

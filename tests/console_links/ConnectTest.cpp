@@ -43,6 +43,8 @@ TEST_F(Connect, SelectedUnitConnectsWhileTheOthersFail) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("v1.15"));
   // The connect ends after the OSD information exchange.
   EXPECT_EQ(sim.texts(1, "tcp-rx"), QStringList{"SOSDI"});
+  // wallsim logs an answer just after writing it.
+  EXPECT_TRUE(sim.wait_for(1, "tcp-tx", "OSDI"));
   EXPECT_EQ(sim.texts(1, "tcp-tx"), QStringList{"OSDI"});
   EXPECT_TRUE(sim.texts(0, "tcp-accept").isEmpty());
 }
@@ -105,6 +107,7 @@ TEST_F(Connect, UnitSwitchAsksThenExchangesOsdInformation) {
   EXPECT_EQ(window->osd_info_flag, 2);
   EXPECT_EQ(sim.texts(1, "tcp-rx"), QStringList{"SOSDI"});
   EXPECT_EQ(sim.texts(0, "tcp-rx"), (QStringList{"SOSDI", "SOSDI"}));
+  EXPECT_TRUE(sim.wait_for(0, "tcp-tx", "OSDI", 2));
   EXPECT_EQ(sim.texts(0, "tcp-tx"), (QStringList{"OSDI", "OSDI"}));
   // Only the newly selected unit's link was opened again.
   EXPECT_EQ(sim.texts(0, "tcp-accept").size(), 2);

@@ -34,6 +34,9 @@ bool Form1::run_discovery_program() {
                     QStringLiteral("Cannot find the discovery program %1 !").arg(native(program)));
     return false;
   }
+  // The flags outlive the process: a process still running when it goes out of scope
+  // is killed by its destructor, which signals the lambdas below once more.
+  bool ended = false, failed = false;
   QProcess process;
   process.setProgram(program);
   process.setWorkingDirectory(program_folder);
@@ -45,7 +48,6 @@ bool Form1::run_discovery_program() {
     args->startupInfo->wShowWindow = SW_SHOWMINNOACTIVE;
   });
 #endif
-  bool ended = false, failed = false;
   connect(&process, &QProcess::finished, this, [&ended] { ended = true; });
   connect(&process, &QProcess::errorOccurred, this, [&failed](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) failed = true;

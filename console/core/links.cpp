@@ -29,7 +29,9 @@ void Form1::init_links() {
     auto* link = new ControlLink(this);
     link->setObjectName(QStringLiteral("wsk_client(%1)").arg(k));
     wsk_client.set(k, link);
-    connect(link, &QIODevice::readyRead, this, [this, k] { wsk_client_DataArrival(k); });
+    // Queued: the parsers may reach a handler that waits in a nested event loop, and a
+    // socket does not signal readyRead again while one of its readyRead slots runs.
+    connect(link, &QIODevice::readyRead, this, [this, k] { wsk_client_DataArrival(k); }, Qt::QueuedConnection);
   }
   Winsock1 = new ControlLink(this);
   Winsock1->setObjectName(QStringLiteral("Winsock1"));

@@ -4,25 +4,19 @@
 // to be photographed, so this driver keeps the windows open instead.
 //   halvex_demo_shots MAIN.png INFO.png
 #include <QApplication>
-#include <QPixmap>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "Info.h"
+#include "SaveWindow.h"
 #include "Main.h"
 
 namespace {
 
 constexpr int kReplyWaitMs = 800;  // replies on the private LAN come in within milliseconds
 constexpr int kPaintWaitMs = 300;  // lets the tool window lay itself out before the grab
-
-bool Save(QWidget& window, const QString& file) {
-  if (window.grab().save(file, "PNG")) return true;
-  std::fprintf(stderr, "halvex_demo_shots: cannot save %s\n", qPrintable(file));
-  return false;
-}
 
 }  // namespace
 
@@ -55,7 +49,8 @@ int main(int argc, char* argv[]) {
     mainForm.StringGrid1->setCurrentCell(1, 1);
     mainForm.StringGrid1SelectCell(1, 1);
     QTimer::singleShot(kPaintWaitMs, Qt::PreciseTimer, &mainForm, [&] {
-      const bool saved = Save(mainForm, mainFile) && Save(infoForm, infoFile);
+      const bool saved = SaveWindow(mainForm, mainFile, "halvex_demo_shots") &&
+                         SaveWindow(infoForm, infoFile, "halvex_demo_shots");
       app.exit(saved ? 0 : 1);
     });
   });
